@@ -1,1 +1,0 @@
-// The window classes arrive here.
