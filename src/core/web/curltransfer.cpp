@@ -117,11 +117,14 @@ curl_slist* buildHeaderList(const Transfer& t) {
     }
     // libcurl adds "Expect: 100-continue" to large bodies; the servers we read do not expect it.
     list = curl_slist_append(list, "Expect:");
-    // Nor does a body get a Content-Type the caller did not ask for.
-    const bool typed =
-        std::any_of(t.headerLines.begin(), t.headerLines.end(),
-                    [](const QByteArray& l) { return l.toLower().startsWith("content-type:"); });
-    if (t.sendBody && !typed)
+    // libcurl's own Accept and body Content-Type go out only where the caller's lines say so.
+    auto hasLine = [&t](const char* name) {
+        return std::any_of(t.headerLines.begin(), t.headerLines.end(),
+                           [name](const QByteArray& l) { return l.toLower().startsWith(name); });
+    };
+    if (!hasLine("accept:"))
+        list = curl_slist_append(list, "Accept:");
+    if (t.sendBody && !hasLine("content-type:"))
         list = curl_slist_append(list, "Content-Type:");
     return list;
 }

@@ -1,6 +1,9 @@
 #pragma once
 // PageRequest: the fetch every page reader uses (libcurl, fixed agent, default headers,
-// 18-second time-outs, always from the origin server).
+// 18-second time-outs, always from the origin server). Redirects are followed and the
+// process-wide cookie store is used, as the platform's client did. Besides "http://"
+// addresses and addresses without scheme, "https://" ones are accepted (port 443 by
+// default); the named proxy serves http:// addresses only.
 
 #include "web/requestoutcome.h"
 
