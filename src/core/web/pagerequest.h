@@ -34,7 +34,7 @@ struct PageRequestArgs {
 
 struct PageReply {
     QByteArray bytes;   // body as received (partial after a time-out or the cap)
-    QString text;       // body decoded (declared charset, else fallbackCharset)
+    QString text;       // body decoded (Content-Type or <meta> charset, else fallbackCharset)
     QByteArray charset; // charset declared in Content-Type, lower-case; empty when none
     RequestOutcome outcome;
 };
