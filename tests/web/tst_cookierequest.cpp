@@ -274,12 +274,12 @@ private Q_SLOTS:
         QVERIFY2(seen.contains("threadB=9"), seen.constData());
 
         // Many threads at once on the same store.
+        m_server.serve("/busy", withCookies({"busy=1; Path=/"}));
         std::vector<std::thread> workers;
         std::atomic_int ok{0};
         for (int i = 0; i < 4; ++i)
             workers.emplace_back([&, i] {
                 for (int n = 0; n < 5; ++n) {
-                    m_server.serve("/busy", withCookies({"busy=1; Path=/"}));
                     CookieRequestArgs args;
                     if (CookieRequestEx(m_server.url(QString("/busy?t=%1").arg(i)), args)
                             .outcome.ok())
