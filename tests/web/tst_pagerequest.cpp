@@ -268,6 +268,10 @@ private Q_SLOTS:
         QTest::newRow("declared utf-8")
             << QStringLiteral("金币").toUtf8() << QByteArray("text/html; charset=\"utf-8\"")
             << QByteArray("utf-8");
+        QTest::newRow("declared in a meta tag")
+            << "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">" +
+                   QByteArray(QStringEncoder("GBK").encode(QStringLiteral("金币")))
+            << QByteArray("text/html") << QByteArray();
         QTest::newRow("nothing declared: utf-8")
             << QStringLiteral("金币").toUtf8() << QByteArray("text/html") << QByteArray();
     }
@@ -283,7 +287,7 @@ private Q_SLOTS:
         args.wantRawHeaders = true;
         const PageReply reply = PageRequestEx(m_server.url("/charset"), args);
         QCOMPARE(reply.charset, charset);
-        QCOMPARE(reply.text, QStringLiteral("金币"));
+        QVERIFY2(reply.text.endsWith(QStringLiteral("金币")), qPrintable(reply.text));
         QVERIFY(args.rawHeaders.startsWith("HTTP/1.1 200"));
         QVERIFY(args.rawHeaders.contains("Content-Type: " + contentType + "\r\n"));
     }
