@@ -20,9 +20,9 @@ struct CookieRequestArgs {
     QString headers;                // in/out: extra lines joined by CR LF, no final CR LF
     QString location;               // out: redirect target, or the raw header text
     bool noRedirect = false;
-    QByteArray postBytes;           // in/out
-    std::optional<QString> proxy;   // when set (even empty): HTTP proxy "http=" + proxy
-    QString rawHeaders;             // out
+    QByteArray postBytes;         // in/out
+    std::optional<QString> proxy; // when set (even empty): HTTP proxy "http=" + proxy
+    QString rawHeaders;           // out
 
     int timeoutMs = 18000; // no progress for this long ends the request (client default)
     qint64 maxBytes = 32LL * 1024 * 1024;
@@ -30,8 +30,8 @@ struct CookieRequestArgs {
 };
 
 struct CookieReply {
-    QString text;        // the body decoded (UTF-8 when detected, else GBK)
-    bool utf8 = false;   // the UTF-8 rule held
+    QString text;      // the body decoded (UTF-8 when detected, else GBK)
+    bool utf8 = false; // the UTF-8 rule held
     RequestOutcome outcome;
 };
 

@@ -16,16 +16,28 @@ public:
     bool MatchAll(const QString& pattern, const QString& subject, bool caseSensitive = false,
                   bool multiline = true, bool global = true, bool quoteMarker = false);
     QString PatternText() const;
+    // The stored subject with the matches replaced; "$1".."$99", "$&", "$`", "$'" and "$$"
+    // in the replacement stand for groups, the match, the text before and after it, and "$".
     QString ReplaceAll(const QString& replacement) const;
     int MatchCount() const;
     // position (optional, out): offset in the GBK form of the subject, -2 when not found.
     QString MatchText(int match, int* position = nullptr) const;
     QString GroupText(int match, int group, int* position = nullptr) const;
     int GroupCount() const;
+    // True when the last run stopped at the work limit; the matches found before it remain.
+    bool LimitHit() const { return m_limitHit; }
+
+    // Work limit of one search step (PCRE2 match limit), shared by every run.
+    static constexpr int kMatchLimit = 5'000'000;
 
 private:
+    const QRegularExpressionMatch* matchAt(int match) const;
+    int gbkOffset(qsizetype index) const;
+
     QRegularExpression m_regex;
     bool m_hasEngine = false;
+    bool m_limitHit = false;
+    QString m_pattern;
     QString m_subject;
     QVector<QRegularExpressionMatch> m_matches;
 };

@@ -18,12 +18,15 @@ struct RequestOutcome {
         TransferFailed // any other transfer error
     };
     Kind kind = SetupFailed;
-    int httpStatus = 0; // 0 when no status line arrived
-    QString host;       // the host asked, for messages
-    QString detail;     // the client's own error text, if any
+    int httpStatus = 0;    // 0 when no status line arrived
+    QString host;          // the host asked, for messages
+    QString detail;        // the client's own error text, if any
+    int clientCode = 0;    // the HTTP client's error code (CURLcode), 0 when none
+    qint64 limitBytes = 0; // the size cap, for Truncated
 
     bool ok() const { return kind == Ok; }
-    // A short Chinese description for state texts, e.g. "无法连接 www.example.com（超时）".
+    // A short Chinese description for state texts, e.g. "无法连接 www.example.com（超时）";
+    // the empty text for Ok.
     QString describe() const;
 };
 
