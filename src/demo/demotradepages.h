@@ -34,8 +34,12 @@ QString DemoTradeRowPiece(const DemoTradeRow& row, const Sites& sites);
 QString DemoListPage(const QStringList& pieces, const QString& tail = QString());
 
 // `count` completed trades (currency with and without voucher, or goods) with an on-sale row
-// after every fourth, all derived deterministically from `seed`.
-QList<DemoTradeRow> DemoTradeRows(const QString& seed, bool currency, int count);
-QString DemoTradePage(const Sites& sites, const QString& seed, bool currency, int count);
+// after every fourth, all derived deterministically from `seed`. `server` ("game/region/server")
+// and the goods `typeName` are made up when empty.
+QList<DemoTradeRow> DemoTradeRows(const QString& seed, bool currency, int count,
+                                  const QString& server = QString(),
+                                  const QString& typeName = QString());
+QString DemoTradePage(const Sites& sites, const QString& seed, bool currency, int count,
+                      const QString& server = QString(), const QString& typeName = QString());
 
 } // namespace ts

@@ -1,3 +1,4 @@
+#include "demo/demodata.h"
 #include "demo/demomarket.h"
 #include "demo/demotradepages.h"
 #include "trade/completedtrades.h"
@@ -42,6 +43,27 @@ private:
 
 QString Money(int cents) {
     return QStringLiteral("%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+}
+
+// "game/region/server" and the product type name of the sample catalogue's identifiers
+// (left empty when unknown).
+void DemoNames(const QStringList& ids, QString* server, QString* typeName) {
+    for (const DemoGame& game : DemoGames()) {
+        if (game.entry.id != ids.value(0))
+            continue;
+        QString region, serverName;
+        for (const DemoRegion& r : game.regions) {
+            if (r.entry.id == ids.value(1))
+                region = r.entry.name;
+            for (const DemoEntry& s : r.servers)
+                if (s.id == ids.value(2))
+                    serverName = s.name;
+        }
+        for (const DemoEntry& t : game.types)
+            if (t.id == ids.value(3))
+                *typeName = t.name;
+        *server = game.entry.name + u'/' + region + u'/' + serverName;
+    }
 }
 
 } // namespace
@@ -98,7 +120,8 @@ QString DemoListPage(const QStringList& pieces, const QString& tail) {
     return page;
 }
 
-QList<DemoTradeRow> DemoTradeRows(const QString& seed, bool currency, int count) {
+QList<DemoTradeRow> DemoTradeRows(const QString& seed, bool currency, int count,
+                                  const QString& serverText, const QString& typeName) {
     static const QStringList goodsTitles = {
         QStringLiteral("屠龙宝刀 +12 附带火属性"), QStringLiteral("天蚕宝甲 完美品质"),
         QStringLiteral("赤兔坐骑 永久"),           QStringLiteral("满级战士账号 全套装备"),
@@ -108,10 +131,11 @@ QList<DemoTradeRow> DemoTradeRows(const QString& seed, bool currency, int count)
                                            QStringLiteral("道具"), QStringLiteral("代练")};
     DemoRandom rnd(seed);
     const QStringList ids = seed.split(u'-');
-    const QString server =
-        QStringLiteral("%1/%2/%3")
-            .arg(ids.value(0, QStringLiteral("demo")), ids.value(1, QStringLiteral("0")),
-                 ids.value(2, QStringLiteral("0")));
+    const QString server = !serverText.isEmpty() ? serverText
+                                                 : QStringLiteral("%1/%2/%3")
+                                                       .arg(ids.value(0, QStringLiteral("demo")),
+                                                            ids.value(1, QStringLiteral("0")),
+                                                            ids.value(2, QStringLiteral("0")));
     QList<DemoTradeRow> rows;
     for (int i = 0; i < count; ++i) {
         DemoTradeRow r;
@@ -138,7 +162,7 @@ QList<DemoTradeRow> DemoTradeRows(const QString& seed, bool currency, int count)
             r.kind = DemoTradeRow::Goods;
             r.title = goodsTitles[rnd.below(int(goodsTitles.size()))];
             r.linkText = r.title;
-            r.type = goodsTypes[rnd.below(int(goodsTypes.size()))];
+            r.type = !typeName.isEmpty() ? typeName : goodsTypes[rnd.below(int(goodsTypes.size()))];
             r.price = Money(rnd.between(500, 200000)) + QStringLiteral("元");
         }
         rows << r;
@@ -153,9 +177,10 @@ QList<DemoTradeRow> DemoTradeRows(const QString& seed, bool currency, int count)
     return rows;
 }
 
-QString DemoTradePage(const Sites& sites, const QString& seed, bool currency, int count) {
+QString DemoTradePage(const Sites& sites, const QString& seed, bool currency, int count,
+                      const QString& server, const QString& typeName) {
     QStringList pieces;
-    for (const DemoTradeRow& row : DemoTradeRows(seed, currency, count))
+    for (const DemoTradeRow& row : DemoTradeRows(seed, currency, count, server, typeName))
         pieces << DemoTradeRowPiece(row, sites);
     return DemoListPage(pieces, QStringLiteral("\r\n                        <tr class=\"pager\">"
                                                "<td colspan=\"5\">共 1 页</td>"));
@@ -175,7 +200,10 @@ void InstallDemoTradePages(httplib::Server& server, const QString& base) {
         const QString seed = parts.mid(0, 4).join(u'-');
         const bool currency = IsDemoCurrencyType(parts[3]);
         DemoRandom rnd(seed);
-        const QString page = DemoTradePage(sites, seed, currency, rnd.between(24, 60));
+        QString server, typeName;
+        DemoNames(parts, &server, &typeName);
+        const QString page =
+            DemoTradePage(sites, seed, currency, rnd.between(24, 60), server, typeName);
         res.set_content(page.toStdString(), "text/html; charset=utf-8");
     });
 }
