@@ -2,6 +2,7 @@
 // query, the busy guard, failed fetches, the row menu, column sorting and the statistics table.
 
 #include "fixtureserver.h"
+#include "tradefixtures.h"
 #include "waitfor.h"
 
 #include "demo/localserver.h"
@@ -9,7 +10,6 @@
 #include "gui/statisticspage.h"
 #include "trade/completedtradequery.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -20,23 +20,11 @@
 #include <memory>
 
 using namespace ts;
+using namespace tradetest;
 
 namespace {
 
 const QByteArray kListPath = "/list/g1-0-s1-yxb1-0-0-0-1000-0-0-0-0-0-0-0-0.html";
-
-QByteArray fixturePage() {
-    QFile f(QStringLiteral(TS_TRADE_FIXTURES "/completed_trades.html"));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-tstest::FixtureReply reply(int status, const QByteArray& body, qint64 stallAfter = -1) {
-    tstest::FixtureReply r;
-    r.status = status;
-    r.body = body;
-    r.stallAfter = stallAfter;
-    return r;
-}
 
 CatalogueChoice currencyChoice() {
     CatalogueChoice c;
@@ -77,7 +65,7 @@ struct Harness {
     explicit Harness(const QString& site) {
         Sites sites;
         sites.dd373 = site;
-        sites.dd373_images = "http://img.example.test";
+        sites.dd373_images = kImageHost;
         panel = new CompletedTradePanel(
             sites, busy, [this] { return choice; }, window.get());
         stats = new StatisticsPage(panel, window.get());
