@@ -2,8 +2,6 @@
 
 #include "tradefixtures.h"
 
-#include "demo/localserver.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -95,9 +93,7 @@ private Q_SLOTS:
         QVERIFY(server.start());
         QString site = server.baseUrl();
         if (refused) {
-            ts::LocalHttpServer closed;
-            QVERIFY(closed.bind());
-            site = closed.baseUrl();
+            site = refusingAddress();
         }
         const Run r = runCli(site, args);
         QCOMPARE(r.exitCode, exitCode);
