@@ -1,5 +1,6 @@
 // The completed-trade reader and summary on a hand-written list page.
 
+#include "trade/completedtradequery.h"
 #include "trade/completedtrades.h"
 #include "trade/listpage.h"
 
@@ -105,6 +106,15 @@ private Q_SLOTS:
         Sites other = testSites();
         other.dd373_images = QStringLiteral("http://img2.example.test");
         QVERIFY(parseCompletedTrades(fixturePage(), "游戏币", other).rows.isEmpty());
+    }
+
+    void queryWithoutSiteAddress() {
+        CompletedTradeQuery q;
+        q.address = ListPageAddress(q.sites, "g1", "0", "s1", "0", "1000", "0");
+        const CompletedTradeOutcome out = RunCompletedTradeQuery(q);
+        QVERIFY(!out.ok);
+        QCOMPARE(out.failure, QStringLiteral("查询失败：没有设置 DD373 网站地址"));
+        QCOMPARE(out.summary.count, QStringLiteral("0笔"));
     }
 
     void summary_data() {

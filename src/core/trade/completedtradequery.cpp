@@ -19,6 +19,11 @@ RunCompletedTradeQuery(const CompletedTradeQuery& query, const std::atomic_bool*
     out.trades.currency = reader.currency();
     auto cancelled = [cancel] { return cancel && cancel->load(); };
 
+    if (!IsSiteAddress(query.sites.dd373)) {
+        out.failure = QStringLiteral("查询失败：没有设置 DD373 网站地址");
+        out.summary = summarize(out.trades);
+        return out;
+    }
     PageRequestArgs args;
     args.timeoutMs = query.timeoutMs;
     args.cancel = cancel;
