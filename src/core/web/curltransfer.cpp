@@ -108,20 +108,23 @@ struct SlistDeleter {
 curl_slist* buildHeaderList(const Transfer& t) {
     curl_slist* list = nullptr;
     for (const QByteArray& line : t.headerLines) {
-        // "Name:" with nothing after would tell libcurl to drop the header; "Name;" sends it
-        // with an empty value.
-        QByteArray l = line;
-        if (l.trimmed().endsWith(':'))
-            l = l.trimmed().chopped(1) + ';';
-        list = curl_slist_append(list, l.constData());
+        // A line without a value is not sent ("Name:" alone would make libcurl drop its own
+        // header of that name, e.g. the agent).
+        const qsizetype colon = line.indexOf(':');
+        if (colon >= 0 && line.mid(colon + 1).trimmed().isEmpty())
+            continue;
+        list = curl_slist_append(list, line.constData());
     }
     // libcurl adds "Expect: 100-continue" to large bodies; the servers we read do not expect it.
     list = curl_slist_append(list, "Expect:");
-    // Nor does a body get a Content-Type the caller did not ask for.
-    const bool typed =
-        std::any_of(t.headerLines.begin(), t.headerLines.end(),
-                    [](const QByteArray& l) { return l.toLower().startsWith("content-type:"); });
-    if (t.sendBody && !typed)
+    // libcurl's own Accept and body Content-Type go out only where the caller's lines say so.
+    auto hasLine = [&t](const char* name) {
+        return std::any_of(t.headerLines.begin(), t.headerLines.end(),
+                           [name](const QByteArray& l) { return l.toLower().startsWith(name); });
+    };
+    if (!hasLine("accept:"))
+        list = curl_slist_append(list, "Accept:");
+    if (t.sendBody && !hasLine("content-type:"))
         list = curl_slist_append(list, "Content-Type:");
     return list;
 }

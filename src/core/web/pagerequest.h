@@ -1,6 +1,9 @@
 #pragma once
 // PageRequest: the fetch every page reader uses (libcurl, fixed agent, default headers,
-// 18-second time-outs, always from the origin server).
+// 18-second time-outs, always from the origin server). Redirects are followed and the
+// process-wide cookie store is used, as the platform's client did. Besides "http://"
+// addresses and addresses without scheme, "https://" ones are accepted (port 443 by
+// default); the named proxy serves http:// addresses only.
 
 #include "web/requestoutcome.h"
 
@@ -31,7 +34,7 @@ struct PageRequestArgs {
 
 struct PageReply {
     QByteArray bytes;   // body as received (partial after a time-out or the cap)
-    QString text;       // body decoded (declared charset, else fallbackCharset)
+    QString text;       // body decoded (Content-Type or <meta> charset, else fallbackCharset)
     QByteArray charset; // charset declared in Content-Type, lower-case; empty when none
     RequestOutcome outcome;
 };
