@@ -6,6 +6,7 @@
 #include "catalogue/cataloguecontroller.h"
 #include "demo/demomarket.h"
 #include "gui/cataloguesetwidget.h"
+#include "gui/completedtradepanel.h"
 #include "gui/mainwindow.h"
 
 #include <QApplication>
@@ -18,31 +19,35 @@
 namespace {
 
 // Walks the first set down to a server (the fourth game, first region, first server, first
-// product type), then saves the window's picture and quits.
+// product type), runs the completed-trade query, then saves the window's picture and quits.
 void scheduleScreenshot(MainWindow* window, const QString& file) {
     ts::CatalogueController* c = window->catalogue();
     CatalogueSetWidget* set = window->catalogueSetWidget(ts::CompletedTradeSet);
+    const auto pick = [set](ts::Level level, int row) {
+        QListWidget* list = set->list(static_cast<int>(level));
+        if (list->count() > row)
+            list->setCurrentRow(row);
+    };
     QObject::connect(c, &ts::CatalogueController::loadFinished, window,
                      [=](int which, int level, bool) {
-                         const auto pick = [&](ts::Level l, int row) {
-                             QListWidget* list = set->list(static_cast<int>(l));
-                             if (list->count() > row)
-                                 list->setCurrentRow(row);
-                         };
-                         if (which == -1)
+                         if (which == -1) {
                              pick(ts::Level::Game, 3);
-                         else if (which == ts::CompletedTradeSet &&
-                                  level == static_cast<int>(ts::Level::ProductType)) {
+                         } else if (which != ts::CompletedTradeSet) {
+                             return;
+                         } else if (level == static_cast<int>(ts::Level::ProductType)) {
                              pick(ts::Level::ProductType, 0);
                              pick(ts::Level::Region, 0);
-                         } else if (which == ts::CompletedTradeSet &&
-                                    level == static_cast<int>(ts::Level::Server)) {
+                         } else if (level == static_cast<int>(ts::Level::Server)) {
                              pick(ts::Level::Server, 0);
-                             QTimer::singleShot(200, window, [=] {
-                                 const bool saved = window->grab().save(file);
-                                 QCoreApplication::exit(saved ? 0 : 1);
-                             });
+                             window->completedTradePanel()->startQuery();
                          }
+                     });
+    QObject::connect(window->completedTradePanel(), &CompletedTradePanel::queryFinished, window,
+                     [=] {
+                         QTimer::singleShot(200, window, [=] {
+                             const bool saved = window->grab().save(file);
+                             QCoreApplication::exit(saved ? 0 : 1);
+                         });
                      });
     QTimer::singleShot(30000, window, [] { QCoreApplication::exit(1); });
 }

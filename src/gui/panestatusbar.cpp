@@ -3,7 +3,7 @@
 #include <QLabel>
 
 PaneStatusBar::PaneStatusBar(QWidget* parent) : QStatusBar(parent) {
-    const int stretch[kPaneCount] = {650, 150, 114};
+    const int stretch[kPaneCount] = {560, 170, 270};
     for (int i = 0; i < kPaneCount; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("pane%1").arg(i));

@@ -1,6 +1,7 @@
 #pragma once
 // PaneStatusBar: a status bar with three text panes (0: summary line, 1: state text, 2: time
-// of the last finished query), sized in the proportion 650 : 150 : the rest.
+// of the last finished query). They share the width 56 : 17 : 27, so that the date and time
+// of the last query fit into the third.
 
 #include <QStatusBar>
 #include <array>

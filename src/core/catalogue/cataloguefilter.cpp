@@ -12,8 +12,25 @@ QStringList LetterFilterItems() {
     return items;
 }
 
+QByteArray FirstTwoGbkBytes(const QString& name) {
+    QByteArray bytes;
+    const QList<uint> codePoints = name.toUcs4();
+    for (uint cp : codePoints) {
+        if (bytes.size() >= 2)
+            break;
+        const QString ch = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+        QByteArray gbk = GbkEncode(ch);
+        // A character GBK lacks is one wide character here too, never a stray "?" byte
+        // that would let the character after it count as the second byte.
+        if (gbk == "?" && cp != '?')
+            gbk = QByteArray("\xA3\xBF"); // full-width question mark: no reading
+        bytes += gbk;
+    }
+    return bytes.left(2);
+}
+
 bool MatchesLetter(const QString& name, QChar letter) {
-    return PinyinInitials(GbkEncode(name).left(2)).contains(letter, Qt::CaseInsensitive);
+    return PinyinInitials(FirstTwoGbkBytes(name)).contains(letter, Qt::CaseInsensitive);
 }
 
 bool MatchesKeyword(const QString& name, const QString& keyword) {

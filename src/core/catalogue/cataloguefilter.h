@@ -15,6 +15,10 @@ inline QString AllGamesItem() {
 // "全部游戏ALL", then "A" to "Z".
 QStringList LetterFilterItems();
 
+// The first two bytes of the name's GBK form. A character that GBK lacks counts as a
+// two-byte character without a reading.
+QByteArray FirstTwoGbkBytes(const QString& name);
+
 // The pinyin initials of the first two bytes of the name's GBK form hold the letter
 // (compared without regard to case).
 bool MatchesLetter(const QString& name, QChar letter);

@@ -23,13 +23,15 @@ QString PinyinInitials(const QByteArray& gbk) {
             continue;
         }
         if (i + 1 >= n) {
-            out += GbkDecode(gbk.mid(i, 1));
+            out += QChar(QChar::ReplacementCharacter); // half a character: no reading
             break;
         }
-        if (const char c = PinyinInitialOf(b, static_cast<unsigned char>(gbk[i + 1])))
+        if (const char c = PinyinInitialOf(b, static_cast<unsigned char>(gbk[i + 1]))) {
             out += QLatin1Char(c);
-        else
-            out += GbkDecode(gbk.mid(i, 2));
+        } else {
+            const QString ch = GbkDecode(gbk.mid(i, 2));
+            out += ch.isEmpty() ? QString(QChar(QChar::ReplacementCharacter)) : ch;
+        }
         i += 2;
     }
     return out;
