@@ -1,5 +1,7 @@
 // The completed-trade reader and summary on a hand-written list page.
 
+#include "demo/demodata.h"
+#include "demo/demomarket.h"
 #include "trade/completedtradequery.h"
 #include "trade/completedtrades.h"
 #include "trade/listpage.h"
@@ -115,6 +117,43 @@ private Q_SLOTS:
         QVERIFY(!out.ok);
         QCOMPARE(out.failure, QStringLiteral("查询失败：没有设置 DD373 网站地址"));
         QCOMPARE(out.summary.count, QStringLiteral("0笔"));
+    }
+
+    // The sample market's list pages read back completely: every completed trade gives a
+    // full row, the rows still on sale are left out.
+    void sampleMarketPages_data() {
+        QTest::addColumn<bool>("currency");
+        QTest::newRow("currency") << true;
+        QTest::newRow("goods") << false;
+    }
+    void sampleMarketPages() {
+        QFETCH(bool, currency);
+        DemoMarket market;
+        QVERIFY(market.start());
+        const DemoGame& game = DemoGames().first();
+        const DemoRegion& region = game.regions.first();
+        const DemoEntry& type = currency ? game.types.first() : game.types.last();
+        CompletedTradeQuery q;
+        q.sites = market.sites();
+        q.address = ListPageAddress(q.sites, game.entry.id, region.entry.id,
+                                    region.servers.first().id, type.id, "1000", "0");
+        q.productTypeName = type.name;
+        const CompletedTradeOutcome out = RunCompletedTradeQuery(q);
+        QVERIFY(out.ok);
+        QCOMPARE(out.trades.currency, currency);
+        QVERIFY(out.trades.rows.size() >= 24);
+        const QString server =
+            game.entry.name + "/" + region.entry.name + "/" + region.servers.first().name;
+        for (const QStringList& row : out.trades.rows) {
+            QCOMPARE(row[TradeServer], server);
+            QCOMPARE(row[TradeType], type.name);
+            QVERIFY(row[TradePrice].endsWith("元"));
+            QCOMPARE(row[TradeUnit].isEmpty(), !currency);
+            QVERIFY(row[TradeAddress].startsWith(market.baseUrl() + "/detail/"));
+            QVERIFY(!row[TradeAddress].contains("-s")); // an on-sale row
+        }
+        QVERIFY(!out.summary.maxPrice.isEmpty());
+        QCOMPARE(out.summary.avgUnitPrice.isEmpty(), !currency);
     }
 
     void summary_data() {
