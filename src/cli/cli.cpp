@@ -23,7 +23,9 @@ CliCommand::CliCommand(const char* name, const char* usage, CommandFn fn) {
     registry().append({QString::fromUtf8(name), QString::fromUtf8(usage), fn});
 }
 
-const QList<CommandInfo>& commands() { return registry(); }
+const QList<CommandInfo>& commands() {
+    return registry();
+}
 
 void printJson(Context& ctx, const QJsonObject& object) {
     ctx.out << QJsonDocument(object).toJson(QJsonDocument::Compact) << "\n";

@@ -22,7 +22,7 @@ private:
 
 // Route installers, one per area of the market (each in its own file). `base` is the
 // market's own address, which stands for every site (the image host included).
-void InstallDemoCatalogue(httplib::Server& server, const QString& base); // democatalogue.cpp
+void InstallDemoCatalogue(httplib::Server& server, const QString& base);  // democatalogue.cpp
 void InstallDemoTradePages(httplib::Server& server, const QString& base); // demotrades.cpp
 
 // Convention shared by the demo catalogue and the demo list pages: the product type

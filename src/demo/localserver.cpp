@@ -7,7 +7,9 @@ LocalHttpServer::LocalHttpServer() : m_server(std::make_unique<httplib::Server>(
     m_server->set_keep_alive_timeout(1);
 }
 
-LocalHttpServer::~LocalHttpServer() { stop(); }
+LocalHttpServer::~LocalHttpServer() {
+    stop();
+}
 
 bool LocalHttpServer::bind() {
     if (m_port <= 0)

@@ -29,8 +29,8 @@ FixtureServer::FixtureServer() {
         rec.path = QByteArray::fromStdString(req.target);
         rec.body = QByteArray::fromStdString(req.body);
         for (const auto& h : req.headers)
-            rec.headers.append({QByteArray::fromStdString(h.first),
-                                QByteArray::fromStdString(h.second)});
+            rec.headers.append(
+                {QByteArray::fromStdString(h.first), QByteArray::fromStdString(h.second)});
         std::function<FixtureReply(const RecordedRequest&)> route;
         {
             QMutexLocker lock(&m_mutex);
@@ -111,12 +111,18 @@ void FixtureServer::handle(const QByteArray& path,
     m_routes.insert(path, std::move(f));
 }
 
-bool FixtureServer::start() { return m_server.start(); }
-QString FixtureServer::baseUrl() const { return m_server.baseUrl(); }
+bool FixtureServer::start() {
+    return m_server.start();
+}
+QString FixtureServer::baseUrl() const {
+    return m_server.baseUrl();
+}
 QString FixtureServer::url(const QString& pathAndQuery) const {
     return baseUrl() + pathAndQuery;
 }
-int FixtureServer::port() const { return m_server.port(); }
+int FixtureServer::port() const {
+    return m_server.port();
+}
 
 int FixtureServer::requestCount() const {
     QMutexLocker lock(&m_mutex);

@@ -19,7 +19,7 @@ struct RecordedRequest {
     QByteArray method;
     QByteArray path; // path with query, as sent
     QByteArray body;
-    QList<QPair<QByteArray, QByteArray>> headers; // in the order received
+    QList<QPair<QByteArray, QByteArray>> headers;    // in the order received
     QByteArray header(const QByteArray& name) const; // first value, name compared ignoring case
     int headerCount(const QByteArray& name) const;
 };
@@ -46,11 +46,11 @@ public:
     void handle(const QByteArray& path, std::function<FixtureReply(const RecordedRequest&)> f);
 
     bool start();
-    QString baseUrl() const;  // "http://127.0.0.1:PORT"
+    QString baseUrl() const; // "http://127.0.0.1:PORT"
     QString url(const QString& pathAndQuery) const;
     int port() const;
 
-    int requestCount() const;                    // all requests so far
+    int requestCount() const;                       // all requests so far
     int requestCount(const QByteArray& path) const; // to one path (without query)
     QList<RecordedRequest> requests() const;
     RecordedRequest lastRequest() const;
