@@ -34,6 +34,12 @@ struct FixtureReply {
     qint64 stallAfter = -1;
 };
 
+// A port on 127.0.0.1 where nothing listens (bound once, then closed): connections to it are
+// refused at once.
+int closedPort();
+// "http://127.0.0.1:PORT" on such a port.
+QString refusingAddress();
+
 class FixtureServer {
 public:
     FixtureServer();

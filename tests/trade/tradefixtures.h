@@ -7,11 +7,6 @@
 #include <QFile>
 #include <QUrlQuery>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 namespace tradetest {
 
 // List page of 幻想大陆 / 电信一区 / 青龙 / 游戏币 as the query asks for it.
@@ -23,22 +18,7 @@ inline QByteArray fixturePage() {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// An address on 127.0.0.1 where nobody listens: a port the system just handed out and that
-// was closed again, so a connection is refused at once.
-inline QString refusingAddress() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    int port = 1;
-    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
-        port = ntohs(addr.sin_port);
-    if (fd >= 0)
-        ::close(fd);
-    return QStringLiteral("http://127.0.0.1:%1").arg(port);
-}
+using tstest::refusingAddress;
 
 inline tstest::FixtureReply reply(int status, const QByteArray& body, qint64 stallAfter = -1) {
     tstest::FixtureReply r;

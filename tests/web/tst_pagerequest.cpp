@@ -4,10 +4,6 @@
 #include <QElapsedTimer>
 #include <QStringEncoder>
 #include <QTest>
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace ts;
 using tstest::FixtureReply;
@@ -19,21 +15,6 @@ const QByteArray kAgent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 const QString kAcceptLine =
     "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, application/x-shockwave-flash, "
     "application/vnd.ms-excel, application/vnd.ms-powerpoint, application/msword, */*\r\n";
-
-// A port on 127.0.0.1 where nothing listens: bound once, then closed.
-int closedPort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    int port = 1;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), len) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
-        port = ntohs(addr.sin_port);
-    ::close(fd);
-    return port;
-}
 
 } // namespace
 
@@ -225,7 +206,7 @@ private Q_SLOTS:
     }
 
     void connectionRefused() {
-        const QString address = QString("http://127.0.0.1:%1/").arg(closedPort());
+        const QString address = QString("http://127.0.0.1:%1/").arg(tstest::closedPort());
         PageRequestArgs args;
         args.timeoutMs = 2000;
         const PageReply reply = PageRequestEx(address, args);
