@@ -110,12 +110,36 @@ private Q_SLOTS:
         QVERIFY(parseCompletedTrades(fixturePage(), "游戏币", other).rows.isEmpty());
     }
 
+    // A site that is not set stops the query before any fetch. Without the image host the
+    // sample market's page would otherwise give rows of empty cells as a success.
+    void queryWithoutSiteAddress_data() {
+        QTest::addColumn<bool>("site");
+        QTest::addColumn<bool>("imageHost");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("no site") << false << true << "查询失败：没有设置 DD373 网站地址";
+        QTest::newRow("no image host") << true << false << "查询失败：没有设置 DD373 图片网站地址";
+    }
     void queryWithoutSiteAddress() {
+        QFETCH(bool, site);
+        QFETCH(bool, imageHost);
+        QFETCH(QString, failure);
+        DemoMarket market;
+        QVERIFY(market.start());
+        const DemoGame& game = DemoGames().first();
+        const DemoRegion& region = game.regions.first();
         CompletedTradeQuery q;
-        q.address = ListPageAddress(q.sites, "g1", "0", "s1", "0", "1000", "0");
+        q.sites = market.sites();
+        if (!site)
+            q.sites.dd373.clear();
+        if (!imageHost)
+            q.sites.dd373_images.clear();
+        q.address = ListPageAddress(market.sites(), game.entry.id, region.entry.id,
+                                    region.servers.first().id, game.types.first().id, "1000", "0");
+        q.productTypeName = game.types.first().name;
         const CompletedTradeOutcome out = RunCompletedTradeQuery(q);
         QVERIFY(!out.ok);
-        QCOMPARE(out.failure, QStringLiteral("查询失败：没有设置 DD373 网站地址"));
+        QCOMPARE(out.failure, failure);
+        QVERIFY(out.trades.rows.isEmpty());
         QCOMPARE(out.summary.count, QStringLiteral("0笔"));
     }
 

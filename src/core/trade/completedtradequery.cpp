@@ -24,6 +24,13 @@ RunCompletedTradeQuery(const CompletedTradeQuery& query, const std::atomic_bool*
         out.summary = summarize(out.trades);
         return out;
     }
+    // The completed-trade markers and the row patterns name the image host: without it every
+    // marked row would be kept with empty cells.
+    if (!IsSiteAddress(query.sites.dd373_images)) {
+        out.failure = QStringLiteral("查询失败：没有设置 DD373 图片网站地址");
+        out.summary = summarize(out.trades);
+        return out;
+    }
     PageRequestArgs args;
     args.timeoutMs = query.timeoutMs;
     args.cancel = cancel;
