@@ -72,6 +72,9 @@ void StatisticsPage::deleteSelected() {
     if (selected.isEmpty())
         return;
     m_stats->removeRowAt(selected.first().row());
+    // The view selects a neighbour of a removed row; a second press must not delete a row the
+    // user never chose.
+    m_view->selectionModel()->clearSelection();
 }
 
 void StatisticsPage::clearAll() {

@@ -342,6 +342,22 @@ private Q_SLOTS:
         QCOMPARE(stats->rowCount(), 0);
     }
 
+    // A deletion leaves no row selected, so pressing again deletes nothing more.
+    void deleteLeavesNoSelection() {
+        Harness h("http://127.0.0.1:1");
+        ReportModel* stats = h.stats->statistics();
+        for (const char* n : {"3", "2", "1"})
+            stats->appendRow({QString::fromLatin1(n)});
+        QTreeView* view = h.stats->statisticsView();
+        view->selectionModel()->setCurrentIndex(
+            stats->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QPushButton* del = h.button(h.stats, "按钮_删除单条");
+        del->click();
+        QCOMPARE(stats->text(0, 0) + stats->text(1, 0), QStringLiteral("31"));
+        del->click();
+        QCOMPARE(stats->rowCount(), 2);
+    }
+
     // Closing the window mid-query cancels the job; nothing arrives afterwards.
     void closingCancelsRunningQuery() {
         tstest::FixtureServer server;
