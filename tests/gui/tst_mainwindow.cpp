@@ -417,6 +417,37 @@ private Q_SLOTS:
         checkInStep(*w);
     }
 
+    // A filter while the regions load leaves no game chosen; the product types that follow
+    // still belong to the game whose regions were loaded.
+    void typesFollowTheGameOfTheirRegions_data() {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<QString>("letter"); // empty: search a keyword instead
+        QTest::newRow("letter filter") << 0 << "Q";
+        QTest::newRow("keyword search, open-order set") << 1 << "";
+    }
+    void typesFollowTheGameOfTheirRegions() {
+        QFETCH(int, set);
+        QFETCH(QString, letter);
+        const auto gate = m_fixture->hold(2, "g1");
+        auto w = makeWindow();
+        QVERIFY(waitGames(*w));
+        list(*w, set, 0)->setCurrentRow(0); // DNF
+        QVERIFY(waitFor([&] { return m_fixture->queries().contains("gCase=2&pID=g1"); }));
+        if (!letter.isEmpty()) {
+            chooseLetter(*w, set, letter);
+        } else {
+            typeText(w->findChild<QLineEdit*>("编辑框_关键字" + suffix(set)), "坦克");
+            w->findChild<QPushButton*>("按钮_关键字" + suffix(set))->click();
+        }
+        QCOMPARE(cat(*w)->set(set).games.current(), -1);
+        gate->open();
+        QVERIFY(waitFor([&] { return list(*w, set, 2)->count() == 2 && idle(*w); }));
+        QCOMPARE(m_fixture->queries().last(), QStringLiteral("gCase=4&pID=g1"));
+        QCOMPARE(items(list(*w, set, 2)), names(kRegionsG1));
+        QCOMPARE(items(list(*w, set, 1)), names(kTypesG1));
+        checkInStep(*w);
+    }
+
     void staleServerLoadIsDropped() {
         const auto gate = m_fixture->hold(3, "r11");
         auto w = makeWindow();

@@ -101,21 +101,23 @@ void CatalogueController::chooseGame(int set, int row) {
 
 void CatalogueController::loadRegions(int set) {
     Q_EMIT statusText(QStringLiteral("分区类型列表 载入中..."));
-    startJob(m_slots[set][static_cast<int>(Level::Region)], CatalogueCase::Regions,
-             m_sets[set].games.currentGuid(), [this, set](const CatalogueResult& r) {
+    const QString gameGuid = m_sets[set].games.currentGuid();
+    startJob(m_slots[set][static_cast<int>(Level::Region)], CatalogueCase::Regions, gameGuid,
+             [this, set, gameGuid](const CatalogueResult& r) {
                  m_sets[set].regions.setEntries(r.entries);
                  Q_EMIT levelChanged(set, static_cast<int>(Level::Region));
                  Q_EMIT statusText(r.ok ? QStringLiteral("分区类型列表 载入完成！")
                                         : failed(QStringLiteral("分区类型列表"), r));
                  Q_EMIT loadFinished(set, static_cast<int>(Level::Region), r.ok);
-                 // Product types follow the regions, whatever became of them.
-                 loadProductTypes(set);
+                 // Product types follow the regions, whatever became of them, and belong to
+                 // the same game even when a filter has since left no game chosen.
+                 loadProductTypes(set, gameGuid);
              });
 }
 
-void CatalogueController::loadProductTypes(int set) {
+void CatalogueController::loadProductTypes(int set, const QString& gameGuid) {
     startJob(m_slots[set][static_cast<int>(Level::ProductType)], CatalogueCase::ProductTypes,
-             m_sets[set].games.currentGuid(), [this, set](const CatalogueResult& r) {
+             gameGuid, [this, set](const CatalogueResult& r) {
                  m_sets[set].types.setEntries(r.entries);
                  Q_EMIT levelChanged(set, static_cast<int>(Level::ProductType));
                  if (!r.ok)

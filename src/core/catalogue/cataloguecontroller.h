@@ -79,7 +79,7 @@ private:
     void startJob(Slot& slot, CatalogueCase level, const QString& parentGuid, Deliver deliver);
     void emptyLevel(int set, Level level);
     void loadRegions(int set);
-    void loadProductTypes(int set);
+    void loadProductTypes(int set, const QString& gameGuid);
     void loadServers(int set);
 
     Sites m_sites;
