@@ -7,55 +7,51 @@
 
 namespace ts {
 
+namespace {
+
+// The INI keys and the members they fill, in the order of the file's documentation.
+struct SiteKey {
+    const char* key;
+    QString Sites::*member;
+};
+constexpr SiteKey kSiteKeys[] = {
+    {"dd373", &Sites::dd373},
+    {"dd373_images", &Sites::dd373_images},
+    {"data_5173", &Sites::data_5173},
+    {"trading_5173", &Sites::trading_5173},
+    {"newgame_17173", &Sites::newgame_17173},
+    {"portal_17173", &Sites::portal_17173},
+    {"rankings", &Sites::rankings},
+    {"maker", &Sites::maker},
+};
+
+} // namespace
+
 QStringList Sites::keys() {
-    return {"dd373",         "dd373_images", "data_5173", "trading_5173",
-            "newgame_17173", "portal_17173", "rankings",  "maker"};
+    QStringList list;
+    for (const SiteKey& k : kSiteKeys)
+        list << QLatin1String(k.key);
+    return list;
 }
 
 Sites Sites::allAt(const QString& base) {
     Sites s;
-    for (const QString& k : keys())
-        s.setValue(k, base);
+    for (const SiteKey& k : kSiteKeys)
+        s.*k.member = base;
     return s;
 }
 
 QString Sites::value(const QString& key) const {
-    if (key == "dd373")
-        return dd373;
-    if (key == "dd373_images")
-        return dd373_images;
-    if (key == "data_5173")
-        return data_5173;
-    if (key == "trading_5173")
-        return trading_5173;
-    if (key == "newgame_17173")
-        return newgame_17173;
-    if (key == "portal_17173")
-        return portal_17173;
-    if (key == "rankings")
-        return rankings;
-    if (key == "maker")
-        return maker;
+    for (const SiteKey& k : kSiteKeys)
+        if (key == QLatin1String(k.key))
+            return this->*k.member;
     return {};
 }
 
 void Sites::setValue(const QString& key, const QString& address) {
-    if (key == "dd373")
-        dd373 = address;
-    else if (key == "dd373_images")
-        dd373_images = address;
-    else if (key == "data_5173")
-        data_5173 = address;
-    else if (key == "trading_5173")
-        trading_5173 = address;
-    else if (key == "newgame_17173")
-        newgame_17173 = address;
-    else if (key == "portal_17173")
-        portal_17173 = address;
-    else if (key == "rankings")
-        rankings = address;
-    else if (key == "maker")
-        maker = address;
+    for (const SiteKey& k : kSiteKeys)
+        if (key == QLatin1String(k.key))
+            this->*k.member = address;
 }
 
 namespace {
