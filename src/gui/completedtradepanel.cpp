@@ -207,9 +207,6 @@ void CompletedTradePanel::onFinished(const ts::CompletedTradeOutcome& outcome) {
         m_job->deleteLater();
         m_job = nullptr;
     }
-    // The hidden lists hold exactly what the reader kept.
-    m_prices = outcome.trades.prices;
-    m_unitPrices = outcome.trades.unitPrices;
     showSummary(outcome.summary);
     const CatalogueChoice choice = m_choice ? m_choice() : CatalogueChoice();
     Q_EMIT statusPane(0, TradeSummaryLine(choice.gameName, choice.regionName, choice.serverName,
