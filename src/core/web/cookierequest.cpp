@@ -172,11 +172,8 @@ CookieReply CookieRequestEx(const QString& url, CookieRequestArgs& args) {
     CookieReply reply;
     const QString host = UrlHost(url);
     const int port = UrlPort(url);
-    reply.outcome.host = host;
-    if (host.isEmpty() || port < 1 || port > 65535) {
-        reply.outcome.detail = url;
+    if (!UsableTarget(host, port, url, reply.outcome))
         return reply;
-    }
     const bool https = url.left(5).toLower() == QStringLiteral("https");
     const bool post = args.method == 1;
     const QByteArray agent = agentFrom(args.headers);

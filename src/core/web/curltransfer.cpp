@@ -274,6 +274,14 @@ QList<QByteArray> HeaderLines(const QString& headerText) {
     return lines;
 }
 
+bool UsableTarget(const QString& host, int port, const QString& address, RequestOutcome& outcome) {
+    outcome.host = host;
+    if (!host.isEmpty() && port >= 1 && port <= 65535)
+        return true;
+    outcome.detail = address;
+    return false;
+}
+
 QByteArray BuildUrl(bool https, const QString& host, int port, const QString& path) {
     QByteArray url = https ? "https://" : "http://";
     url += host.toUtf8() + ':' + QByteArray::number(port);

@@ -42,6 +42,10 @@ TransferResult PerformTransfer(const Transfer& transfer);
 // dropped, ready to hand to the client as they are.
 QList<QByteArray> HeaderLines(const QString& headerText);
 
+// Whether host and port can be asked at all. Records the host in the outcome, and the address
+// as its detail when it cannot (the outcome then stays SetupFailed).
+bool UsableTarget(const QString& host, int port, const QString& address, RequestOutcome& outcome);
+
 // scheme://host:port followed by the path; characters outside printable ASCII in the path
 // are sent percent-encoded as UTF-8.
 QByteArray BuildUrl(bool https, const QString& host, int port, const QString& path);

@@ -101,11 +101,8 @@ PageReply PageRequestEx(const QString& address, PageRequestArgs& args) {
     PageReply reply;
     const QString host = PageHost(address);
     const int port = PagePort(address);
-    reply.outcome.host = host;
-    if (host.isEmpty() || port < 1 || port > 65535) {
-        reply.outcome.detail = address;
+    if (!UsableTarget(host, port, address, reply.outcome))
         return reply;
-    }
     const bool https = schemePrefix(address).size() == 8;
     const bool post = args.method.toUpper() == QStringLiteral("POST");
     if (!post)
